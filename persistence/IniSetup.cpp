@@ -1,0 +1,6 @@
+#include "persistence/IniSetup.h"
+
+namespace larkspan {
+void ReadIniFile(ShellServices&) {}
+void WriteIniFile(ShellServices&) {}
+} // namespace larkspan

@@ -1,0 +1,5 @@
+#include "reports/PrintDispatch.h"
+
+namespace larkspan {
+void PrintActivePage(ShellServices&) {}
+} // namespace larkspan

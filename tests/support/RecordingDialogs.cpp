@@ -1,0 +1,9 @@
+#include "support/RecordingDialogs.h"
+
+namespace larkspan::test {
+RecordingDialogs& dialogs()
+{
+    static RecordingDialogs recording;
+    return recording;
+}
+} // namespace larkspan::test
