@@ -54,6 +54,9 @@ struct AppState {
     int StoredMonth = 0;
     int StoredYear = 0;
     double StoredDownpayment = 0;
+    // Number of payments of the schedule being built or last set up; sizes
+    // the prepayment list.
+    int ScheduleTerm = 0;
 
     // Step texts printed with the loan spread and savings tables.
     QString SpreadLoanStepText = QStringLiteral(" ");
@@ -61,6 +64,12 @@ struct AppState {
     QString SpreadPaymentStepText = QStringLiteral(" ");
     QString SavingsPaymentStepText;
     QString SavingsRateStepText;
+
+    // The debt picture: the balances of the ticked loans and cards, and the
+    // total of the monthly payments the consolidation list last showed.
+    double TickedLoanSum = 0;
+    double TickedCardSum = 0;
+    double CurrentTotalMonthlyPayment = 0;
 
     // The one payoff schedule.
     std::unique_ptr<TMortgage> Schedule = std::make_unique<TMortgage>();

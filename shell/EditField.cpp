@@ -4,6 +4,7 @@
 #include "shell/Regional.h"
 #include "shell/Theme.h"
 
+#include <QKeyEvent>
 #include <QPainter>
 #include <QRegularExpressionValidator>
 #include <QStyle>
@@ -13,17 +14,26 @@ namespace larkspan {
 
 namespace {
 
-// Accepts what a user may type into a numeric field: digits, thousands
-// separators and (for reals) one decimal separator with at most the kind's
-// decimals. No sign: only code writes negative values.
+// Accepts what a numeric field may hold while the user edits it: digits,
+// thousands separators and (for reals) one decimal separator with at most
+// the kind's decimals. A leading "-" is let through only so that a negative
+// value written by code stays editable; the keyboard never types a sign
+// (keyPressEvent swallows it).
 QRegularExpression typedForm(FieldKind kind, int decimals)
 {
     const RegionalConventions& r = RegionalConventions::current();
     const QString dec = QRegularExpression::escape(QString(r.decimalSeparator));
     const QString thou = r.thousandsSeparator.isNull() ? QString() : QRegularExpression::escape(QString(r.thousandsSeparator));
     if (kind == FieldKind::Count)
-        return QRegularExpression(QStringLiteral("^\\d*$"));
-    return QRegularExpression(QStringLiteral("^[\\d%1]*(%2\\d{0,%3})?$").arg(thou, dec).arg(decimals));
+        return QRegularExpression(QStringLiteral("^-?\\d*$"));
+    return QRegularExpression(QStringLiteral("^-?[\\d%1]*(%2\\d{0,%3})?$").arg(thou, dec).arg(decimals));
+}
+
+bool isSignKey(const QKeyEvent* event)
+{
+    const QString text = event->text();
+    return event->key() == Qt::Key_Minus || event->key() == Qt::Key_Plus
+           || text == QLatin1String("-") || text == QLatin1String("+") || text == QString(QChar(0x2212));
 }
 
 } // namespace
@@ -137,7 +147,15 @@ void TEditField::setMaxDigits(int digits)
 
 void TEditField::setZeroPlaceholder(bool on)
 {
-    setPlaceholderText(on ? QStringLiteral("0") : QString());
+    zeroPlaceholder_ = on;
+    showPlaceholder(!hasFocus());
+}
+
+void TEditField::showPlaceholder(bool shown)
+{
+    // Qt keeps a placeholder visible in a focused empty field; this one is
+    // only drawn while the field does not have the focus.
+    setPlaceholderText(zeroPlaceholder_ && shown ? QStringLiteral("0") : QString());
 }
 
 void TEditField::setResultLook(bool result)
@@ -184,9 +202,12 @@ void TEditField::insertThousandsSeparators()
             ++kept;
     QString plain = old;
     plain.remove(thou);
+    // A sign written by code stays in front of the grouped digits.
+    const QString sign = plain.startsWith(QLatin1Char('-')) ? QStringLiteral("-") : QString();
+    plain.remove(0, sign.size());
     const qsizetype dot = plain.indexOf(dec);
     const QString integerPart = dot < 0 ? plain : plain.left(dot);
-    QString grouped;
+    QString grouped = sign;
     for (qsizetype i = 0; i < integerPart.size(); ++i) {
         grouped += integerPart.at(i);
         const qsizetype left = integerPart.size() - 1 - i;
@@ -205,9 +226,29 @@ void TEditField::insertThousandsSeparators()
     setCursorPosition(cursor);
 }
 
+void TEditField::keyPressEvent(QKeyEvent* event)
+{
+    if (isNumeric() && isSignKey(event)) {
+        event->accept();
+        return;
+    }
+    QLineEdit::keyPressEvent(event);
+}
+
+void TEditField::focusInEvent(QFocusEvent* event)
+{
+    showPlaceholder(false);
+    QLineEdit::focusInEvent(event);
+}
+
 void TEditField::focusOutEvent(QFocusEvent* event)
 {
     QLineEdit::focusOutEvent(event);
+    showPlaceholder(true);
+    // The focus going to another window or to a pop-up menu is no leaving:
+    // it comes back to this field, as when a message box closes.
+    if (event->reason() == Qt::ActiveWindowFocusReason || event->reason() == Qt::PopupFocusReason)
+        return;
     // A typed figure takes the kind's written form (1234.5 becomes 1,234.50).
     if (isNumeric() && !isReadOnly() && !text().isEmpty())
         setValue(kind_ == FieldKind::Count ? intValue() : value());
@@ -228,7 +269,9 @@ void TEditField::paintEvent(QPaintEvent* event)
     const QMargins margins = textMargins();
     const QRect textArea = area.marginsRemoved(margins);
     const QFontMetrics fm = fontMetrics();
-    const int shown = text().isEmpty() ? 0 : fm.horizontalAdvance(displayText());
+    // The affix stands beside the text, or beside the grey placeholder.
+    const QString visible = text().isEmpty() ? placeholderText() : displayText();
+    const int shown = visible.isEmpty() ? 0 : fm.horizontalAdvance(visible);
     int textLeft = textArea.left() + 2;
     if (alignment() & Qt::AlignRight)
         textLeft = textArea.right() - 1 - shown;

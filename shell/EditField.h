@@ -50,6 +50,8 @@ Q_SIGNALS:
     void exited();
 
 protected:
+    void keyPressEvent(QKeyEvent* event) override;
+    void focusInEvent(QFocusEvent* event) override;
     void focusOutEvent(QFocusEvent* event) override;
     void paintEvent(QPaintEvent* event) override;
 
@@ -58,8 +60,11 @@ private:
     void insertThousandsSeparators();
     int decimals() const;
 
+    void showPlaceholder(bool shown);
+
     FieldKind kind_;
     bool resultLook_ = false;
+    bool zeroPlaceholder_ = false;
 };
 
 } // namespace larkspan

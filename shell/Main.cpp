@@ -19,6 +19,7 @@
 #include "shell/Dialogs.h"
 #include "shell/Pages.h"
 #include "shell/Reset.h"
+#include "shell/Theme.h"
 
 #include <QAbstractButton>
 #include <QCloseEvent>
@@ -29,7 +30,9 @@
 #include <QLocale>
 #include <QScreen>
 #include <QStackedWidget>
+#include <QMenuBar>
 #include <QStandardPaths>
+#include <QToolTip>
 
 namespace larkspan {
 
@@ -40,6 +43,16 @@ TfrmMain::TfrmMain(QWidget* parent) : QMainWindow(parent)
     buildFrame();
     buildMenus();
     buildPages();
+    // The client area is 787 x 625 under the menu bar. The window never grows
+    // past that; the window system may make it no smaller than 616 x 476.
+    resize(centralWidget()->width(), centralWidget()->height() + menuBar()->sizeHint().height());
+    setMinimumSize(616, 476);
+    setMaximumSize(size());
+    if (const QScreen* screen = QGuiApplication::primaryScreen()) {
+        QRect frame = frameGeometry();
+        frame.moveCenter(screen->availableGeometry().center());
+        move(frame.topLeft());
+    }
     FormCreate();
 }
 
@@ -104,6 +117,10 @@ void TfrmMain::FormCreate()
     state_.Today = QDateTime::currentDateTime();
     state_.TodayMonthShort = QLocale::c().monthName(state_.Today.date().month(), QLocale::ShortFormat);
     state_.TodayYear = state_.Today.date().year();
+
+    // Tool tips in the hint window's font; they stay for four seconds
+    // (eventFilter shows them).
+    QToolTip::setFont(theme::tahoma(8));
 
     if (!state_.FirstRunDone)
         dialogs().showHelp(10000);

@@ -71,6 +71,10 @@ public:
 
     // Tool-bar and menu actions.
     void btnCalculatorsClick();
+    // Status bar: the cursor and panel 1's text follow the pointer's x
+    // position in the bar; panel 1 spans what panel 0 leaves.
+    void statusBarMouseMove(int x);
+    void statusBarResize();
     void btnResetClick();
     void ResetCalculators(QObject* sender);
     void RestoreZeroValues();
@@ -113,6 +117,8 @@ private:
     bool FormCloseQuery();
     void FormClose();
     void placeRightHandButtons();
+    // Lays the frame's strips out across the client area's current size.
+    void layoutFrame();
     void setTrioEnabled(const PageInfo& page, bool enabled);
     void setMainMenuTrioEnabled(bool enabled);
     QAction* addMenuItem(QMenu* menu, const QString& name, const QString& caption);
@@ -121,7 +127,10 @@ private:
 
     AppState state_;
     QStackedWidget* nbkMain_ = nullptr;
+    QWidget* client_ = nullptr;
     QFrame* pnlButtonBar_ = nullptr;
+    QFrame* pnlCalculatorName_ = nullptr;
+    QFrame* statusBar_ = nullptr;
     QLabel* lblMainMenu_ = nullptr;
     QLabel* lblCalculatorName_ = nullptr;
     QLabel* statusPanel0_ = nullptr;

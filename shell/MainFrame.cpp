@@ -71,62 +71,91 @@ Page* TfrmMain::addPage()
 
 void TfrmMain::buildFrame()
 {
-    auto* client = new QWidget(this);
-    client->setObjectName(QStringLiteral("clientArea"));
-    client->setFixedSize(kClientWidth, kClientHeight);
-    setCentralWidget(client);
+    client_ = new QWidget(this);
+    client_->setObjectName(QStringLiteral("clientArea"));
+    client_->resize(kClientWidth, kClientHeight);
+    setCentralWidget(client_);
     setFont(theme::tahoma(9));
     setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint
                    | Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint);
 
-    pnlButtonBar_ = new QFrame(client);
+    pnlButtonBar_ = new QFrame(client_);
     pnlButtonBar_->setObjectName(QStringLiteral("pnlButtonBar"));
     pnlButtonBar_->setFrameStyle(QFrame::Panel | QFrame::Raised);
     pnlButtonBar_->setGeometry(0, 0, kClientWidth, kButtonBarHeight);
     buildToolBar(pnlButtonBar_);
 
-    auto* pnlCalculatorName = new QFrame(client);
-    pnlCalculatorName->setObjectName(QStringLiteral("pnlCalculatorName"));
-    pnlCalculatorName->setGeometry(0, kButtonBarHeight, kClientWidth, kTitleHeight);
-    pnlCalculatorName->setAutoFillBackground(true);
-    QPalette titlePalette = pnlCalculatorName->palette();
+    pnlCalculatorName_ = new QFrame(client_);
+    pnlCalculatorName_->setObjectName(QStringLiteral("pnlCalculatorName"));
+    pnlCalculatorName_->setAutoFillBackground(true);
+    QPalette titlePalette = pnlCalculatorName_->palette();
     titlePalette.setColor(QPalette::Window, theme::activeCaption());
     titlePalette.setColor(QPalette::WindowText, theme::captionText());
-    pnlCalculatorName->setPalette(titlePalette);
+    pnlCalculatorName_->setPalette(titlePalette);
     const QFont titleFont = theme::pixelFont(QStringLiteral("Arial"), 19);
-    lblMainMenu_ = plainLabel(pnlCalculatorName, QStringLiteral("lblMainMenu"), QStringLiteral("Main Menu"));
+    lblMainMenu_ = plainLabel(pnlCalculatorName_, QStringLiteral("lblMainMenu"), QStringLiteral("Main Menu"));
     lblMainMenu_->setGeometry(11, 3, 97, 22);
     lblMainMenu_->setFont(titleFont);
     lblMainMenu_->setCursor(Qt::PointingHandCursor);
     lblMainMenu_->installEventFilter(this);
-    lblCalculatorName_ = plainLabel(pnlCalculatorName, QStringLiteral("lblCalculatorName"), QString());
+    lblCalculatorName_ = plainLabel(pnlCalculatorName_, QStringLiteral("lblCalculatorName"), QString());
     lblCalculatorName_->setGeometry(109, 3, 448, 22);
     lblCalculatorName_->setFont(titleFont);
 
-    nbkMain_ = new QStackedWidget(client);
+    nbkMain_ = new QStackedWidget(client_);
     nbkMain_->setObjectName(QStringLiteral("nbkMain"));
-    nbkMain_->setGeometry(0, kButtonBarHeight + kTitleHeight, kClientWidth,
-                          kClientHeight - kButtonBarHeight - kTitleHeight - kStatusHeight);
     nbkMain_->setAutoFillBackground(true);
     QPalette nbkPalette = nbkMain_->palette();
     nbkPalette.setColor(QPalette::Window, theme::windowBackground());
     nbkMain_->setPalette(nbkPalette);
     connect(nbkMain_, &QStackedWidget::currentChanged, this, [this] { nbkMainPageChanged(); });
 
-    auto* statusBar = new QFrame(client);
-    statusBar->setObjectName(QStringLiteral("statusBar"));
-    statusBar->setGeometry(0, kClientHeight - kStatusHeight, kClientWidth, kStatusHeight);
-    buildStatusBar(statusBar);
+    statusBar_ = new QFrame(client_);
+    statusBar_->setObjectName(QStringLiteral("statusBar"));
+    statusBar_->setMouseTracking(true);
+    buildStatusBar(statusBar_);
 
     // Text stores that the user never sees.
-    memPrepayments_ = new QPlainTextEdit(client);
+    memPrepayments_ = new QPlainTextEdit(client_);
     memPrepayments_->setObjectName(QStringLiteral("memPrepayments"));
     memPrepayments_->hide();
-    memFileContents_ = new QPlainTextEdit(client);
+    memFileContents_ = new QPlainTextEdit(client_);
     memFileContents_->setObjectName(QStringLiteral("memFileContents"));
     memFileContents_->hide();
 
     setContextMenuPolicy(Qt::DefaultContextMenu);
+    layoutFrame();
+}
+
+void TfrmMain::layoutFrame()
+{
+    const int width = client_->width();
+    const int height = client_->height();
+    pnlButtonBar_->setGeometry(0, 0, width, kButtonBarHeight);
+    pnlCalculatorName_->setGeometry(0, kButtonBarHeight, width, kTitleHeight);
+    nbkMain_->setGeometry(0, kButtonBarHeight + kTitleHeight, width,
+                          std::max(0, height - kButtonBarHeight - kTitleHeight - kStatusHeight));
+    statusBar_->setGeometry(0, height - kStatusHeight, width, kStatusHeight);
+    statusBarResize();
+    placeRightHandButtons();
+}
+
+void TfrmMain::statusBarResize()
+{
+    statusPanel1_->setGeometry(kStatusPanel0Width + 2, 0,
+                               std::max(0, statusBar_->width() - kStatusPanel0Width - 2), kStatusHeight);
+}
+
+void TfrmMain::statusBarMouseMove(int x)
+{
+    // Over the link (short of its last few pixels) the pointer is a hand.
+    if (x < kStatusPanel0Width - 5)
+        statusBar_->setCursor(Qt::PointingHandCursor);
+    else
+        statusBar_->setCursor(Qt::ArrowCursor);
+    setStatusText(x <= kStatusPanel0Width
+                      ? QStringLiteral(" Visit the Larkspan web site for tips, news and new versions ...")
+                      : QStringLiteral(" Larkspan 2.0 - personal debt management tools for the household"));
 }
 
 void TfrmMain::buildToolBar(QWidget* bar)
@@ -162,6 +191,8 @@ void TfrmMain::buildToolBar(QWidget* bar)
     auto* calculators = new QPushButton(QStringLiteral("Calculator Menu"), bar);
     calculators->setObjectName(QStringLiteral("btnCalculators"));
     calculators->setFocusPolicy(Qt::NoFocus);
+    // Its menu opens through the click only, never on a right-click.
+    calculators->setContextMenuPolicy(Qt::PreventContextMenu);
     calculators->resize(127, 25);
     setHint(calculators, QStringLiteral(" Display Calculator Menu ..."));
 
@@ -206,9 +237,11 @@ void TfrmMain::buildStatusBar(QWidget* bar)
     connect(statusPanel0_, &QLabel::linkActivated, this, [this](const QString& link) { dialogs().openUrl(QUrl(link)); });
     statusPanel0_->setGeometry(0, 0, kStatusPanel0Width, kStatusHeight);
     statusPanel0_->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+    statusPanel0_->setMouseTracking(true);
     statusPanel1_ = plainLabel(bar, QStringLiteral("statusPanel1"), QStringLiteral("Welcome to Larkspan by Quillmoor Software"));
-    statusPanel1_->setGeometry(kStatusPanel0Width + 2, 0, bar->width() - kStatusPanel0Width - 2, kStatusHeight);
     statusPanel1_->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+    statusPanel1_->setMouseTracking(true);
+
 }
 
 QString TfrmMain::statusText() const
@@ -310,13 +343,13 @@ void TfrmMain::buildMenus()
 
 void TfrmMain::btnCalculatorsClick()
 {
-    const QPoint at = geometry().topLeft() + QPoint(btnCalculators_->x(), btnCalculators_->y() + 63);
+    const QPoint at = frameGeometry().topLeft() + QPoint(btnCalculators_->x(), btnCalculators_->y() + 63);
     mnuPopCalcs_->popup(at);
 }
 
 void TfrmMain::btnResetClick()
 {
-    const QPoint at = geometry().topLeft() + QPoint(btnReset_->x(), btnReset_->y() + 73);
+    const QPoint at = frameGeometry().topLeft() + QPoint(btnReset_->x(), btnReset_->y() + 73);
     mnuPopReset_->popup(at);
 }
 

@@ -14,7 +14,9 @@
 #include <QEvent>
 #include <QLabel>
 #include <QMenu>
+#include <QMouseEvent>
 #include <QStackedWidget>
+#include <QToolTip>
 
 namespace larkspan {
 
@@ -52,16 +54,29 @@ const PageInfo* ringNeighbour(const QString& active, int step)
 
 void TfrmMain::gotoChosenCalculator(QObject* sender)
 {
-    setPrevNextEnabled(true);
-    if (amortization_->closeExtraPanel())
-        setPrevNextEnabled(true);
-
     const QString name = sender ? sender->objectName() : QString();
     const QString active = activePageName();
     const bool toMenu = name == QLatin1String("mnuPopCalcsMain")
                         || (name == QLatin1String("btnNextCalc") && active == pages::Budget)
                         || (name == QLatin1String("btnPrevCalc") && active == pages::NetWorth)
                         || isAnyOf(name, {"mnuPopMain", "mnuCalculatorsMain", "lblMainMenu", "btnReturnToMainMenu"});
+    const PageInfo* target = nullptr;
+    if (!toMenu) {
+        target = pageOfSender(name);
+        if (!target && name == QLatin1String("btnNextCalc"))
+            target = ringNeighbour(active, +1);
+        if (!target && name == QLatin1String("btnPrevCalc"))
+            target = ringNeighbour(active, -1);
+    }
+    // Previous and Next on a page outside the ring lead nowhere: nothing
+    // changes, so they stay disabled on the payoff schedules page.
+    if (!toMenu && !target)
+        return;
+
+    setPrevNextEnabled(true);
+    if (amortization_->closeExtraPanel())
+        setPrevNextEnabled(true);
+
     if (toMenu) {
         MainMenuLabelOff();
         lblCalculatorName_->clear();
@@ -73,14 +88,6 @@ void TfrmMain::gotoChosenCalculator(QObject* sender)
         setResetEnabled(false);
         return;
     }
-
-    const PageInfo* target = pageOfSender(name);
-    if (!target && name == QLatin1String("btnNextCalc"))
-        target = ringNeighbour(active, +1);
-    if (!target && name == QLatin1String("btnPrevCalc"))
-        target = ringNeighbour(active, -1);
-    if (!target)
-        return;
 
     MainMenuLabelOn();
     lblCalculatorName_->setText(target->caption);
@@ -161,7 +168,7 @@ void TfrmMain::changeEvent(QEvent* event)
 void TfrmMain::resizeEvent(QResizeEvent* event)
 {
     QMainWindow::resizeEvent(event);
-    placeRightHandButtons();
+    layoutFrame();
     if (loanCalculator_)
         loanCalculator_->setSpreadFirstColumnWidth();
 }
@@ -174,6 +181,17 @@ bool TfrmMain::eventFilter(QObject* watched, QEvent* event)
             gotoChosenCalculator(lblMainMenu_);
             return true;
         }
+        break;
+    case QEvent::ToolTip:
+        // The short part of a hint, shown for four seconds.
+        if (auto* w = qobject_cast<QWidget*>(watched); w && w->window() == this && !hintOf(w).isEmpty()) {
+            QToolTip::showText(static_cast<QHelpEvent*>(event)->globalPos(), w->toolTip(), w, QRect(), 4000);
+            return true;
+        }
+        break;
+    case QEvent::MouseMove:
+        if (auto* w = qobject_cast<QWidget*>(watched); w && statusBar_ && (w == statusBar_ || statusBar_->isAncestorOf(w)))
+            statusBarMouseMove(w->mapTo(statusBar_, static_cast<QMouseEvent*>(event)->position().toPoint()).x());
         break;
     case QEvent::Enter:
         if (auto* w = qobject_cast<QWidget*>(watched); w && w->window() == this) {

@@ -31,6 +31,11 @@ RegionalConventions RegionalConventions::unitedStates()
 
 RegionalConventions RegionalConventions::fromLocale(const QLocale& locale)
 {
+    // United States conventions are the built-in ones, with negative amounts
+    // in parentheses as the desktop's regional settings write them (the
+    // locale data's "-$1.00" form is not what those settings show).
+    if (locale.language() == QLocale::English && locale.territory() == QLocale::UnitedStates)
+        return unitedStates();
     RegionalConventions r;
     const QString symbol = locale.currencySymbol(QLocale::CurrencySymbol);
     if (symbol.isEmpty())
