@@ -35,8 +35,8 @@ constexpr std::array<const char*, NetWorthPage::kRows> kLiabilityCaptions{
 
 // Layout of the lists on each tab.
 constexpr int kColumnLefts[2] = {194, 538};
-constexpr int kFirstTop = 14;
-constexpr int kRowStep = 26;
+constexpr int kFirstTop = 10;
+constexpr int kRowStep = 25;
 constexpr int kFieldWidth = 121;
 constexpr int kFieldHeight = 23;
 constexpr int kCaptionWidth = 184;

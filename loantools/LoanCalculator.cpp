@@ -14,6 +14,7 @@
 #include <QApplication>
 #include <QComboBox>
 #include <QEvent>
+#include <QFocusEvent>
 #include <QFrame>
 #include <QGridLayout>
 #include <QGroupBox>
@@ -101,8 +102,8 @@ void arrangeInColumns(TRadioGroup* group, int columns)
 {
     delete group->layout();
     auto* grid = new QGridLayout(group);
-    grid->setContentsMargins(8, 2, 4, 2);
-    grid->setHorizontalSpacing(4);
+    grid->setContentsMargins(4, 2, 2, 2);
+    grid->setHorizontalSpacing(0);
     grid->setVerticalSpacing(0);
     const int rows = (group->count() + columns - 1) / columns;
     for (int i = 0; i < group->count(); ++i)
@@ -134,7 +135,7 @@ void LoanCalculatorPage::buildEntryPanel()
     pnlEntry_->setGeometry(0, 0, 787, 161);
     pnlEntry_->setFrameShape(QFrame::StyledPanel);
 
-    constexpr int labelX = 4, labelW = 70, fieldX = 76, fieldW = 104, rowH = 25, fieldH = 22;
+    constexpr int labelX = 2, labelW = 62, fieldX = 66, fieldW = 104, rowH = 25, fieldH = 22;
     const auto rowY = [](int i) { return 8 + i * rowH; };
 
     makeLabel(QStringLiteral("Loan "), pnlEntry_, {labelX, rowY(0), labelW, fieldH}, Qt::AlignRight);
@@ -180,7 +181,8 @@ void LoanCalculatorPage::buildEntryPanel()
                                    {QStringLiteral("Payments"), QStringLiteral("Loan Amounts"), QStringLiteral("Rates"),
                                     QStringLiteral("Term in Months")},
                                    pnlEntry_);
-    rgCalculate_->setGeometry(184, 4, 106, 112);
+    rgCalculate_->setGeometry(174, 4, 118, 112);
+    rgCalculate_->setFont(theme::arial(8));
     rgCalculate_->setItemIndex(0);
 
     rgLoan_ = new TRadioGroup(QStringLiteral("rgLoan"), QStringLiteral("  Loan Increment  "),
@@ -196,14 +198,17 @@ void LoanCalculatorPage::buildEntryPanel()
                                   captionsOf(loanmath::rateIncrements()), pnlEntry_);
     arrangeInColumns(rgInterest_, 3);
     rgInterest_->setItemIndex(3);
-    for (TRadioGroup* g : {rgLoan_, rgPayments_, rgInterest_})
+    for (TRadioGroup* g : {rgLoan_, rgPayments_, rgInterest_}) {
         g->resize(GroupWidth, GroupHeight);
+        g->setFont(theme::arial(8));
+    }
 
     rgChooseFormat_ = new TRadioGroup(QStringLiteral("rgChooseFormat"), QStringLiteral("  Choose Format  "),
                                       {QStringLiteral("Decimal"), QStringLiteral("Fraction")}, pnlEntry_);
     arrangeInColumns(rgChooseFormat_, 2);
     rgChooseFormat_->setItemIndex(0);
     rgChooseFormat_->setGeometry(630, 4, 150, 44);
+    rgChooseFormat_->setFont(theme::arial(8));
 
     // The estimates group is never shown; it holds the switch and the two
     // figures that the payment table would add per payment.
@@ -282,6 +287,10 @@ void LoanCalculatorPage::buildGrid()
 bool LoanCalculatorPage::eventFilter(QObject* watched, QEvent* event)
 {
     if (event->type() == QEvent::FocusOut && (watched == cbFrequency_ || watched == cbFrequency_->lineEdit())) {
+        // The focus going to another window or a pop-up comes back: no exit.
+        const auto reason = static_cast<QFocusEvent*>(event)->reason();
+        if (reason == Qt::ActiveWindowFocusReason || reason == Qt::PopupFocusReason)
+            return CalculatorPage::eventFilter(watched, event);
         // Leaving the box within itself (to its own line edit or list) is no exit.
         const QWidget* now = QApplication::focusWidget();
         if (!now || (now != cbFrequency_ && !cbFrequency_->isAncestorOf(now)))

@@ -509,9 +509,10 @@ void AmortizationPage::FillGrdMonthlyAmortization()
     grdMonthly_->cells().setCellAlignment(Qt::AlignCenter);
     clearGrid(grdAnnual_, schedule::annualHeadings());
 
+    const schedule::AmountCellWriter amountCell;
     int written = 0;
     for (const TPayment& p : m.Payments) {
-        const auto row = schedule::monthlyRow(p);
+        const auto row = schedule::monthlyRow(p, amountCell);
         if (!row)
             break;
         ++written;

@@ -2,6 +2,10 @@
 
 #include "engine/Errors.h"
 #include "shell/AmountText.h"
+#include "shell/Regional.h"
+
+#include <algorithm>
+#include <tuple>
 
 #include <QRegularExpression>
 #include <exception>
@@ -21,10 +25,12 @@ QString trimmedRight(const QString& text)
     return text.left(end);
 }
 
-// A schedule amount text ("   667.28") as a currency text of the grid.
-QString amountCell(const std::string& text)
+// Splits a currency pattern ("¤n", "(¤n)") around its number.
+std::pair<QString, QString> patternAround(QString pattern, const QString& symbol)
 {
-    return amounts::currencyText(QString::fromStdString(text).trimmed().toDouble(), 15, 2);
+    pattern.replace(QStringLiteral("¤"), symbol);
+    const qsizetype n = pattern.indexOf(QLatin1Char('n'));
+    return n < 0 ? std::pair{pattern, QString()} : std::pair{pattern.left(n), pattern.mid(n + 1)};
 }
 
 // One parsed line of the list.
@@ -93,10 +99,55 @@ QString monthCellText(const QString& monthText, const QString& yearText)
     return (monthName(month) + QLatin1Char(' ') + yearText).left(8);
 }
 
-std::optional<QStringList> monthlyRow(const TPayment& payment)
+AmountCellWriter::AmountCellWriter()
+{
+    const RegionalConventions& r = RegionalConventions::current();
+    std::tie(positivePrefix_, positiveSuffix_) = patternAround(r.positivePattern, r.currencySymbol);
+    std::tie(negativePrefix_, negativeSuffix_) = patternAround(r.negativePattern, r.currencySymbol);
+    decimalSeparator_ = r.decimalSeparator;
+    thousandsSeparator_ = r.thousandsSeparator;
+}
+
+QString AmountCellWriter::operator()(const std::string& amountText) const
+{
+    // The text is blanks, an optional "-", digits, "." and two digits.
+    std::size_t i = amountText.find_first_not_of(' ');
+    const bool negative = i != std::string::npos && amountText[i] == '-';
+    if (negative)
+        ++i;
+    const std::size_t dot = amountText.find('.', i == std::string::npos ? 0 : i);
+    const bool plain = i != std::string::npos && dot != std::string::npos && dot > i && dot - i <= 13
+        && amountText.size() == dot + 3
+        && std::all_of(amountText.begin() + static_cast<std::ptrdiff_t>(i), amountText.begin() + static_cast<std::ptrdiff_t>(dot),
+                       [](char c) { return c >= '0' && c <= '9'; });
+    if (!plain) // beyond 13 integer digits the general rule decides
+        return amounts::currencyText(QString::fromStdString(amountText).trimmed().toDouble(), 15, 2);
+    const std::size_t digits = dot - i;
+    const bool zero = amountText.find_first_not_of("0.", i) == std::string::npos;
+    const bool minus = negative && !zero;
+    QString out;
+    out.reserve(static_cast<qsizetype>(digits + digits / 3 + 8));
+    out += minus ? negativePrefix_ : positivePrefix_;
+    for (std::size_t k = 0; k < digits; ++k) {
+        out += QLatin1Char(amountText[i + k]);
+        const std::size_t left = digits - 1 - k;
+        if (left > 0 && left % 3 == 0 && !thousandsSeparator_.isNull())
+            out += thousandsSeparator_;
+    }
+    out += decimalSeparator_;
+    out += QLatin1Char(amountText[dot + 1]);
+    out += QLatin1Char(amountText[dot + 2]);
+    out += minus ? negativeSuffix_ : positiveSuffix_;
+    return out;
+}
+
+std::optional<QStringList> monthlyRow(const TPayment& payment, const AmountCellWriter& amountCell)
 {
     const auto t = payment.GetTexts();
-    const auto isZero = [](const std::string& s) { return QString::fromStdString(s).trimmed() == QLatin1String("0.00"); };
+    const auto isZero = [](const std::string& s) {
+        const std::size_t i = s.find_first_not_of(' ');
+        return i != std::string::npos && s.compare(i, std::string::npos, "0.00") == 0;
+    };
     if (isZero(t[3]) && isZero(t[8]))
         return std::nullopt;
     return QStringList{QString::fromStdString(t[0]),

@@ -9,6 +9,7 @@
 #include <QString>
 #include <QStringList>
 #include <optional>
+#include <string>
 #include <vector>
 
 namespace larkspan::schedule {
@@ -28,9 +29,24 @@ int monthNumber(const QString& name);
 // taken as "1"), a blank and the year text, cut to 8 characters.
 QString monthCellText(const QString& monthText, const QString& yearText);
 
+// Writes the schedule's amount texts ("   667.28") as currency texts with
+// precision 15 and 2 decimals, exactly as amounts::currencyText does with
+// the regional conventions in force when it was made, but without the
+// general formatter's cost: a 10,000-row schedule has 60,000 of them.
+class AmountCellWriter {
+public:
+    AmountCellWriter();
+    QString operator()(const std::string& amountText) const;
+
+private:
+    QString positivePrefix_, positiveSuffix_, negativePrefix_, negativeSuffix_;
+    QChar decimalSeparator_;
+    QChar thousandsSeparator_;
+};
+
 // The eight cells of a monthly row, or nothing for a row after payoff
 // (principal and balance both 0.00).
-std::optional<QStringList> monthlyRow(const TPayment& payment);
+std::optional<QStringList> monthlyRow(const TPayment& payment, const AmountCellWriter& amount);
 
 // One monthly row as the annual sums read it back.
 struct MonthlyCells {

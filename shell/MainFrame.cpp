@@ -232,7 +232,7 @@ void TfrmMain::buildStatusBar(QWidget* bar)
     statusPanel0_ = new QLabel(bar);
     statusPanel0_->setObjectName(QStringLiteral("statusPanel0"));
     statusPanel0_->setTextFormat(Qt::RichText);
-    statusPanel0_->setText(QStringLiteral("<a href=\"https://larkspan.example.com/\">larkspan.example.com</a>"));
+    statusPanel0_->setText(QStringLiteral("<a href=\"https://larkspan.example.com/\">Larkspan online</a>"));
     statusPanel0_->setOpenExternalLinks(false);
     connect(statusPanel0_, &QLabel::linkActivated, this, [this](const QString& link) { dialogs().openUrl(QUrl(link)); });
     statusPanel0_->setGeometry(0, 0, kStatusPanel0Width, kStatusHeight);

@@ -261,7 +261,7 @@ void TestDebtPicture::consolidationFollowsTickedDebts()
     fx.typeAndLeave(QStringLiteral("edtTDCreditor1"), QStringLiteral("Small loan"));
     fx.typeAndLeave(QStringLiteral("edtTDPayment1"), QStringLiteral("150"));
     fx.typeAndLeave(QStringLiteral("edtTDCurrentBalance1"), QStringLiteral("5000"));
-    fx.typeAndLeave(QStringLiteral("edtTDCreditor2"), QStringLiteral("Big loan with a very long name of forty chars"));
+    fx.typeAndLeave(QStringLiteral("edtTDCreditor2"), QStringLiteral("Big loan"));
     fx.typeAndLeave(QStringLiteral("edtTDPayment2"), QStringLiteral("250"));
     fx.typeAndLeave(QStringLiteral("edtTDCurrentBalance2"), QStringLiteral("12000"));
     fx.click(QStringLiteral("chbTDConsolidate1"));
@@ -270,7 +270,7 @@ void TestDebtPicture::consolidationFollowsTickedDebts()
     fx.click(QStringLiteral("btnConsiderConsolidation"));
     QCOMPARE(QApplication::focusWidget()->objectName(), QStringLiteral("edtCCConsolidationTotal"));
     QCOMPARE(fx.field<QLineEdit>(QStringLiteral("edtCCConsolidationTotal"))->text(), QStringLiteral("29,000.00"));
-    const QStringList expected{QStringLiteral("Card"), QStringLiteral("Big loan with a very long name"), QStringLiteral("Small loan"), QString()};
+    const QStringList expected{QStringLiteral("Card"), QStringLiteral("Big loan"), QStringLiteral("Small loan"), QString()};
     for (int i = 0; i < expected.size(); ++i)
         QCOMPARE(text(QStringLiteral("lblCCCreditor%1").arg(i + 1)), expected[i]);
     QCOMPARE(text(QStringLiteral("lblCCBalance3")), QStringLiteral("$5,000.00"));
@@ -284,9 +284,6 @@ void TestDebtPicture::consolidationFollowsTickedDebts()
     QCOMPARE(text(QStringLiteral("lblCCConsolidationPayment")), QStringLiteral("$444.89"));
     QCOMPARE(text(QStringLiteral("lblCCCurrentTotalPayment")), QStringLiteral("$600.00"));
     QCOMPARE(text(QStringLiteral("lblCCMonthlyPaymentSavings")), QStringLiteral("$155.11"));
-    fx.window().grab().save("/tmp/debt-cc-filled.png");
-    fx.click(QStringLiteral("btnTallyYourLoanDebt")); fx.window().grab().save("/tmp/debt-td-filled.png");
-    fx.click(QStringLiteral("btnConsiderConsolidation"));
 
     // Re-entering shows the ticked sum again, whatever was typed.
     fx.click(QStringLiteral("btnTallyYourCreditCardDebt"));
