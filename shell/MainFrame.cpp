@@ -178,15 +178,15 @@ void TfrmMain::buildToolBar(QWidget* bar)
         {"btnNextCalc", 0, "Next Calculator| Click to use next calculator ...", QStyle::SP_ArrowForward},
         {"btnExit", 0, "Exit| Exit Larkspan ...", QStyle::SP_DialogCloseButton},
     };
-    for (const ToolButton& spec : kButtons) {
+    for (const ToolButton& tool : kButtons) {
         auto* b = new QToolButton(bar);
-        b->setObjectName(QLatin1String(spec.name));
-        b->setGeometry(spec.left, 4, 25, 25);
+        b->setObjectName(QLatin1String(tool.name));
+        b->setGeometry(tool.left, 4, 25, 25);
         b->setAutoRaise(true);
-        b->setIcon(toolIcon(style(), spec.icon));
+        b->setIcon(toolIcon(style(), tool.icon));
         b->setIconSize(QSize(16, 16));
         b->setFocusPolicy(Qt::NoFocus);
-        setHint(b, QLatin1String(spec.hint));
+        setHint(b, QLatin1String(tool.hint));
     }
     auto* calculators = new QPushButton(QStringLiteral("Calculator Menu"), bar);
     calculators->setObjectName(QStringLiteral("btnCalculators"));
