@@ -157,8 +157,12 @@ void TfrmMain::RestoreZeroValues()
 
 void TfrmMain::ResetCalculators(QObject* sender)
 {
+    // Only the two items of the reset menu choose a value set.
     const QString name = sender ? sender->objectName() : QString();
-    larkspan::ResetCalculators(*this, name == QLatin1String("mnuResetThisZero") ? ResetChoice::Zero : ResetChoice::Samples);
+    if (name == QLatin1String("mnuResetThisZero"))
+        larkspan::ResetCalculators(*this, ResetChoice::Zero);
+    else if (name == QLatin1String("mnuResetSamples"))
+        larkspan::ResetCalculators(*this, ResetChoice::Samples);
 }
 
 // ------------------------------------------------------------ services
